@@ -1,0 +1,67 @@
+// Fakes and look-ups shared by the catalogue tests.
+#pragma once
+
+#include "catalogue.h"
+#include "output.h"
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zentaro::testing {
+
+class FakeFields : public FieldTexts {
+public:
+    FakeFields() = default;
+    FakeFields(std::initializer_list<std::pair<const std::string, std::string>> texts) : texts_(texts) {}
+    void Set(std::string name, std::string text) { texts_[std::move(name)] = std::move(text); }
+    std::string FieldText(std::string_view name) const override {
+        auto it = texts_.find(std::string(name));
+        return it == texts_.end() ? std::string() : it->second;
+    }
+
+private:
+    std::map<std::string, std::string> texts_;
+};
+
+class FakeBox : public OutputBox {
+public:
+    std::string Text() const override { return text; }
+    void ReplaceText(std::string_view t) override { text = std::string(t); }
+    std::string text;
+};
+
+class FakeClipboard : public Clipboard {
+public:
+    bool PutPlainText(std::string_view t) override {
+        if (busy) return false;
+        text = std::string(t);
+        ++puts;
+        return true;
+    }
+    std::string text = "held before";
+    bool busy = false;
+    int puts = 0;
+};
+
+template <typename Kind>
+const Kind& ControlOfKind(std::string_view name) {
+    static thread_local Kind found;
+    auto control = FindControl(name);
+    if (!control || !std::holds_alternative<Kind>(*control))
+        throw std::runtime_error("no control of that kind: " + std::string(name));
+    found = std::get<Kind>(*control);
+    return found;
+}
+
+inline std::string EntryText(std::string_view name) { return std::string(ControlOfKind<TagEntry>(name).text); }
+
+// The text a composer writes for the given field texts (others empty).
+inline std::string Compose(std::string_view composer, const FakeFields& fields) {
+    FakeBox box;
+    WriteOutput(box, ComposeText(ControlOfKind<TagComposer>(composer).recipe, fields));
+    return box.text;
+}
+
+}  // namespace zentaro::testing

@@ -7,12 +7,56 @@
 namespace zentaro {
 namespace {
 
-// Pickers: filled in with the list page.
-constexpr SubWindow kNavigationTypePicker{"导航属性选择", {188, 207}, {}};
-constexpr SubWindow kOrderByPicker{"OrderBy参数", {252, 245}, {}};
-constexpr SubWindow kFlagPicker{"Flag参数", {192, 329}, {}};
-constexpr SubWindow kFriendLinkPicker{"友情链接参数", {204, 168}, {}};
-constexpr SubWindow kPagerPicker{"页码说明", {218, 245}, {}};
+// Pickers: one column of radio buttons, each writing its value into one field
+// of the main window.
+constexpr std::string_view kNavigationTypeField = "编辑框4";
+constexpr WindowControl kNavigationTypeItems[] = {
+    PickerItem{"顶级栏目Top", "顶级栏目Top", {24, 19, 128, 32}, "top", kNavigationTypeField},
+    PickerItem{"单选框1", "同级栏目Self", {24, 66, 128, 32}, "self", kNavigationTypeField},
+    PickerItem{"单选框3", "下级栏目Son", {24, 117, 128, 32}, "son", kNavigationTypeField},
+};
+constexpr SubWindow kNavigationTypePicker{"导航属性选择", {188, 207}, kNavigationTypeItems};
+
+constexpr std::string_view kOrderByField = "排序方式_编辑框2";
+constexpr WindowControl kOrderByItems[] = {
+    PickerItem{"单选框1", "按点击数排列 click", {24, 13, 200, 24}, "click", kOrderByField},
+    PickerItem{"单选框4", "按发布时间排列 pubdate", {24, 45, 200, 24}, "pubdate", kOrderByField},
+    PickerItem{"单选框7", "按最后评论时间排列 lastpost", {24, 79, 200, 24}, "lastpost", kOrderByField},
+    PickerItem{"单选框6", "按得分排列 scores", {24, 113, 200, 24}, "scores", kOrderByField},
+    PickerItem{"单选框5", "按文章ID排列 id", {24, 150, 200, 24}, "id", kOrderByField},
+    PickerItem{"单选框3", "按随机条件排列 rand", {24, 184, 200, 24}, "rand", kOrderByField},
+};
+constexpr SubWindow kOrderByPicker{"OrderBy参数", {252, 245}, kOrderByItems};
+
+constexpr std::string_view kFlagField = "自定属性_编辑框";
+constexpr WindowControl kFlagItems[] = {
+    PickerItem{"头条", "头条 h", {24, 26, 100, 16}, "h", kFlagField},
+    PickerItem{"推荐", "推荐 c", {24, 59, 100, 16}, "c", kFlagField},
+    PickerItem{"图片", "图片 p", {24, 96, 100, 16}, "p", kFlagField},
+    PickerItem{"幻灯", "幻灯 f", {24, 128, 100, 16}, "f", kFlagField},
+    PickerItem{"滚动", "滚动 s", {24, 160, 100, 16}, "s", kFlagField},
+    PickerItem{"跳转", "跳转 j", {24, 193, 100, 16}, "j", kFlagField},
+    PickerItem{"特推", "特推 a", {24, 231, 100, 16}, "a", kFlagField},
+    PickerItem{"加粗", "加粗 b", {24, 264, 100, 16}, "b", kFlagField},
+};
+constexpr SubWindow kFlagPicker{"Flag参数", {192, 329}, kFlagItems};
+
+constexpr std::string_view kFriendLinkField = "链接类型_编辑框";
+constexpr WindowControl kFriendLinkItems[] = {
+    PickerItem{"图片链接", "图片链接 image", {24, 32, 140, 24}, "image", kFriendLinkField},
+    PickerItem{"文字链接", "文字链接 text", {24, 80, 140, 24}, "text", kFriendLinkField},
+};
+constexpr SubWindow kFriendLinkPicker{"友情链接参数", {204, 168}, kFriendLinkItems};
+
+constexpr std::string_view kPagerField = "列表页分页_编辑框1";
+constexpr WindowControl kPagerItems[] = {
+    PickerItem{"单选框1", "1(显示3个页码)", {24, 18, 160, 24}, "1", kPagerField},
+    PickerItem{"单选框4", "2(显示5个页码)", {24, 55, 160, 24}, "2", kPagerField},
+    PickerItem{"单选框3", "3(显示7个页码)", {24, 89, 160, 24}, "3", kPagerField},
+    PickerItem{"单选框2", "4(显示9个页码)", {24, 123, 160, 24}, "4", kPagerField},
+    TextLabel{"标签1", {30, 149, 192, 40}, "依次后推，输入得到*2+1个页码", 0x000000, 0, true},
+};
+constexpr SubWindow kPagerPicker{"页码说明", {218, 245}, kPagerItems};
 
 constexpr WindowControl kArticleListDemo[] = {PictureBox{"图片框1", {-2, -4, 376, 285}, "demo_article_list.png"}};
 constexpr WindowControl kArticlePageDemo[] = {PictureBox{"图片框1", {2, 0, 662, 128}, "demo_article_page.png"}};

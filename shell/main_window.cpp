@@ -106,7 +106,9 @@ void MainWindow::BuildOutputPanel(QWidget* client) {
     outputEdit_->setObjectName(QStringLiteral("编辑框1"));
     outputEdit_->setGeometry(104, 9, 376, 88);
     outputEdit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    outputEdit_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Wrapping at word boundaries lays out a long run without spaces in
+    // quadratic time (minutes for 1 MiB); tags are code, so break anywhere.
+    outputEdit_->setWordWrapMode(QTextOption::WrapAnywhere);
     outputEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     outputEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     outputEdit_->setTabChangesFocus(true);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
 #include <type_traits>
 
 namespace zentaro {
@@ -98,7 +99,11 @@ private:
         QObject::connect(button, &QPushButton::clicked, frame_, [actions, demo] { actions->DemoLinkClicked(demo); });
         return button;
     }
-    QWidget* Make(const ParamField&, int) { return new QLineEdit(frame_); }
+    QWidget* Make(const ParamField&, int) {
+        auto* field = new QLineEdit(frame_);
+        field->setMaxLength(std::numeric_limits<int>::max());  // no length limit of its own
+        return field;
+    }
     QWidget* Make(const ChoiceField& choice, int) {
         auto* combo = new QComboBox(frame_);
         combo->setEditable(true);

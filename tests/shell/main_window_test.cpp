@@ -1,0 +1,371 @@
+// The main window as a user drives it: real mouse and key events on the
+// widgets built from the catalogue, found by their control names.
+#include "shell_test_support.h"
+
+#include "maker.h"
+#include "windows.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+
+using namespace zentaro;
+using namespace zentaro::testing;
+
+namespace {
+
+// Every control of every page, with the group it stands in.
+template <typename Visit>
+void ForEachControl(Visit visit) {
+    for (const CataloguePage* page : Catalogue().pages)
+        for (const TagGroup& group : page->groups)
+            for (const GroupControl& control : group.controls) visit(group, control);
+}
+
+QString ExpectedBox(std::string_view text) { return ToQString(text); }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        window_ = std::make_unique<MainWindow>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void frameTitleAndPlace() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Velmora传媒--Zentaro--Powered By www.velmora.example"));
+        QCOMPARE(window_->frameGeometry().size(), QSize(668, 633));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(window_->frameGeometry().topLeft(),
+                 QPoint((screen.width() - 668) / 2, (screen.height() - 633) / 2));
+        const Qt::WindowFlags flags = window_->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+    }
+
+    void menuBarHasThreeMenusAndEightPlainItems() {
+        const QList<QAction*> menus = window_->menuBar()->actions();
+        QStringList seen;
+        for (QAction* menu : menus) {
+            for (QAction* item : menu->menu()->actions()) {
+                seen << menu->text() + "/" + item->text();
+                QVERIFY(item->isEnabled());
+                QVERIFY(item->isVisible());
+                QVERIFY(!item->isCheckable());
+                QVERIFY(item->shortcut().isEmpty());
+            }
+        }
+        QCOMPARE(seen, QStringList({"官方论坛/一起交流", "Velmora任务/上传赚钱", "Velmora任务/我要仿站",
+                                    "Velmora任务/我要接单", "帮助/关于软件", "帮助/版权声明", "帮助/广告赞助",
+                                    "帮助/反馈意见"}));
+    }
+
+    void menuItemsWithoutCommandDoNothing() {
+        ClickControl(window_.get(), "导航结束标签");
+        for (QAction* menu : window_->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (QStringList({"一起交流", "上传赚钱", "我要仿站", "我要接单", "广告赞助"}).contains(item->text()))
+                    item->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(BoxText(window_.get()), std::string("{/dede:channel}"));
+    }
+
+    void outputPanelLayout() {
+        struct Expected {
+            const char* name;
+            QRect rect;
+        };
+        const Expected controls[] = {
+            {"分组框2", {8, 6, 648, 104}},  {"标签1", {40, 40, 80, 24}},     {"编辑框1", {104, 9, 376, 88}},
+            {"按钮1", {517, 14, 112, 34}},  {"标签复位", {516, 59, 112, 34}}, {"分组框3", {11, 112, 653, 568}},
+            {"选择夹1", {1, 11, 679, 461}},
+        };
+        for (const Expected& c : controls) {
+            QWidget* widget = Find(window_.get(), c.name);
+            QVERIFY2(widget, c.name);
+            QCOMPARE(widget->geometry(), c.rect);
+        }
+        QCOMPARE(Find<QLabel>(window_.get(), "标签1")->text(), QStringLiteral("显示标签"));
+        QCOMPARE(Find<QLabel>(window_.get(), "标签1")->buddy(), BoxOf(window_.get()));
+        QVERIFY(BoxOf(window_.get())->toPlainText().isEmpty());
+        QCOMPARE(Find(window_.get(), "按钮1")->accessibleName(), QStringLiteral("标签复制"));
+        QCOMPARE(Find(window_.get(), "按钮1")->toolTip(), QStringLiteral("标签复制"));
+        QCOMPARE(Find(window_.get(), "标签复位")->accessibleName(), QStringLiteral("标签复位"));
+        QCOMPARE(Find(window_.get(), "标签复位")->toolTip(), QStringLiteral("标签复位"));
+    }
+
+    void notebookShowsSixPagesWithTheFirstInFront() {
+        QTabWidget* notebook = NotebookOf(window_.get());
+        QStringList captions;
+        for (int i = 0; i < notebook->count(); ++i) captions << notebook->tabText(i);
+        QCOMPARE(captions, QStringList({"首页标签", "列表页标签", "内容页标签", "系统标签", "搜索页标签", "幻灯片在线"}));
+        QCOMPARE(notebook->currentIndex(), 0);
+    }
+
+    // Group rectangles count from the notebook's corner, tab strip included.
+    void groupFramesStandWhereTheCatalogueSays() {
+        QTabWidget* notebook = NotebookOf(window_.get());
+        for (const CataloguePage* page : Catalogue().pages) {
+            notebook->setCurrentIndex(page->index);
+            for (const TagGroup& group : page->groups) {
+                auto* frame = Find<QGroupBox>(window_.get(), group.name);
+                QVERIFY2(frame, group.name.data());
+                QCOMPARE(frame->title(), ToQString(group.caption));
+                QCOMPARE(QRect(frame->mapTo(notebook, QPoint(0, 0)), frame->size()),
+                         QRect(group.rect.left, group.rect.top, group.rect.width, group.rect.height));
+                QVERIFY(frame->isVisible());
+            }
+        }
+        QCOMPARE(Find<QGroupBox>(window_.get(), "分组框4")->mapTo(notebook, QPoint(0, 0)), QPoint(3, 168));
+    }
+
+    void everyControlIsBuiltWithItsKindPlaceAndName() {
+        ForEachControl([&](const TagGroup& group, const GroupControl& control) {
+            QWidget* widget = Find(window_.get(), ControlName(control));
+            QVERIFY2(widget, ControlName(control).data());
+            QCOMPARE(widget->parentWidget()->objectName(), ToQString(group.name));
+            const Rect r = ControlRect(control);
+            QCOMPARE(widget->geometry(), QRect(r.left, r.top, r.width, r.height));
+            QVERIFY(widget->isEnabled());
+            std::visit(
+                [&](const auto& c) {
+                    using Kind = std::decay_t<decltype(c)>;
+                    if constexpr (std::is_same_v<Kind, TagEntry> || std::is_same_v<Kind, InertRadio>) {
+                        QCOMPARE(qobject_cast<QRadioButton*>(widget)->text(), ToQString(c.caption));
+                        QVERIFY(!qobject_cast<QRadioButton*>(widget)->isChecked());
+                    } else if constexpr (std::is_same_v<Kind, ParamField>) {
+                        QVERIFY(qobject_cast<QLineEdit*>(widget)->text().isEmpty());
+                    } else if constexpr (std::is_same_v<Kind, Label>) {
+                        auto* label = qobject_cast<QLabel*>(widget);
+                        if (!c.buddy.empty()) QCOMPARE(label->buddy()->objectName(), ToQString(c.buddy));
+                    } else if constexpr (std::is_same_v<Kind, TagComposer>) {
+                        auto* button = qobject_cast<QPushButton*>(widget);
+                        if (c.face.empty()) {
+                            QCOMPARE(button->text(), ToQString(c.caption));
+                        } else {
+                            QVERIFY(button->text().isEmpty());
+                            QVERIFY(!button->icon().isNull());
+                            QCOMPARE(button->accessibleName(), ToQString(c.caption));
+                        }
+                    } else if constexpr (std::is_same_v<Kind, PickerLink> || std::is_same_v<Kind, DemoLink>) {
+                        QCOMPARE(qobject_cast<QPushButton*>(widget)->text(), ToQString(c.caption));
+                    } else if constexpr (std::is_same_v<Kind, ChoiceField>) {
+                        QCOMPARE(qobject_cast<QComboBox*>(widget)->currentText(), ToQString(c.items.front()));
+                    }
+                },
+                control);
+        });
+    }
+
+    void entryClickWritesItsText_data() {
+        QTest::addColumn<QString>("entry");
+        ForEachControl([](const TagGroup& group, const GroupControl& control) {
+            if (std::holds_alternative<TagEntry>(control)) {
+                const QString name = ToQString(ControlName(control));
+                QTest::newRow(qPrintable(ToQString(group.name) + "/" + name)) << name;
+            }
+        });
+    }
+    void entryClickWritesItsText() {
+        QFETCH(QString, entry);
+        BoxOf(window_.get())->setPlainText("typed by hand");
+        ClickControl(window_.get(), ToUtf8(entry));
+        QCOMPARE(BoxText(window_.get()), std::string(std::get<TagEntry>(*FindControl(ToUtf8(entry))).text));
+        QVERIFY(Find<QRadioButton>(window_.get(), ToUtf8(entry))->isChecked());
+    }
+
+    void composerClickJoinsItsFields_data() {
+        QTest::addColumn<QString>("composer");
+        ForEachControl([](const TagGroup&, const GroupControl& control) {
+            if (std::holds_alternative<TagComposer>(control))
+                QTest::newRow(ControlName(control).data()) << ToQString(ControlName(control));
+        });
+    }
+    void composerClickJoinsItsFields() {
+        QFETCH(QString, composer);
+        const TagComposer& data = std::get<TagComposer>(*FindControl(ToUtf8(composer)));
+        // Every field of the window gets its own text, so that reading a wrong field shows.
+        MapFields expected;
+        int n = 0;
+        for (QLineEdit* field : window_->findChildren<QLineEdit*>()) {
+            if (!field->objectName().isEmpty() && field->parentWidget()->inherits("QGroupBox")) {
+                const std::string text = " 'v" + std::to_string(++n) + "\" ";
+                field->setText(ToQString(text));
+                expected.texts[ToUtf8(field->objectName())] = text;
+            }
+        }
+        for (QComboBox* combo : window_->findChildren<QComboBox*>())
+            expected.texts[ToUtf8(combo->objectName())] = ToUtf8(combo->currentText());
+        ClickControl(window_.get(), ToUtf8(composer));
+        QCOMPARE(BoxText(window_.get()), ComposeText(data.recipe, expected));
+        for (const auto& [name, text] : expected.texts)  // the fields are left as they were
+            QCOMPARE(ToUtf8(Find<QLineEdit>(window_.get(), name) ? Find<QLineEdit>(window_.get(), name)->text()
+                                                                 : Find<QComboBox>(window_.get(), name)->currentText()),
+                     text);
+    }
+
+    void typicalUse() {
+        WithModal(window_.get(), "排序方式_属性值", [](QWidget* picker) {
+            for (QRadioButton* item : picker->findChildren<QRadioButton*>())
+                if (item->text() == QStringLiteral("按点击数排列 click")) ClickRadio(item);
+        });
+        QCOMPARE(Find<QLineEdit>(window_.get(), "排序方式_编辑框2")->text(), QStringLiteral("click"));
+        ClickControl(window_.get(), "排序方式_按钮");
+        QCOMPARE(BoxText(window_.get()), std::string("  orderby =' click  '"));
+        ClickControl(window_.get(), "文章开始标签");
+        ClickControl(window_.get(), "按钮1");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("{dede:arclist                     }"));
+    }
+
+    void secondClickOnMarkedEntryRestoresHandEdit() {
+        ClickControl(window_.get(), "栏目名称");
+        QPlainTextEdit* box = BoxOf(window_.get());
+        box->setFocus();
+        QTest::keyClicks(box, "xyz");
+        QVERIFY(BoxText(window_.get()) != "[field:typename/]");
+        ClickControl(window_.get(), "栏目名称");
+        QCOMPARE(BoxText(window_.get()), std::string("[field:typename/]"));
+    }
+
+    void marksExcludeEachOtherWithinTheirGroupOnly() {
+        ClickControl(window_.get(), "栏目名称");
+        ClickControl(window_.get(), "单选框3");
+        ClickControl(window_.get(), "栏目链接");
+        QVERIFY(!Find<QRadioButton>(window_.get(), "栏目名称")->isChecked());
+        QVERIFY(Find<QRadioButton>(window_.get(), "栏目链接")->isChecked());
+        QVERIFY(Find<QRadioButton>(window_.get(), "单选框3")->isChecked());
+    }
+
+    void copyPutsTheHandEditedTextWithCrLf() {
+        QGuiApplication::clipboard()->setText("held before");
+        ClickControl(window_.get(), "导航结束标签");
+        QPlainTextEdit* box = BoxOf(window_.get());
+        box->setFocus();
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, "end");
+        ClickControl(window_.get(), "按钮1");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("{/dede:channel}\r\nend"));
+        QCOMPARE(box->toPlainText(), QStringLiteral("{/dede:channel}\nend"));  // the box itself is unchanged
+    }
+
+    void clearThenCopyLeavesAnEmptyClipboard() {
+        QGuiApplication::clipboard()->setText("held before");
+        ClickControl(window_.get(), "文章结束标签");
+        ClickControl(window_.get(), "标签复位");
+        QVERIFY(BoxOf(window_.get())->toPlainText().isEmpty());
+        ClickControl(window_.get(), "按钮1");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    }
+
+    void clearLeavesFieldsAlone() {
+        Find<QLineEdit>(window_.get(), "编辑框2")->setText("10");
+        ClickControl(window_.get(), "导航个数_按钮");
+        ClickControl(window_.get(), "标签复位");
+        QCOMPARE(Find<QLineEdit>(window_.get(), "编辑框2")->text(), QStringLiteral("10"));
+    }
+
+    void switchingPagesKeepsEveryText() {
+        Find<QLineEdit>(window_.get(), "编辑框2")->setText("kept");
+        ClickControl(window_.get(), "导航开始标签");
+        QTabWidget* notebook = NotebookOf(window_.get());
+        for (int i = notebook->count() - 1; i >= 0; --i) notebook->setCurrentIndex(i);
+        QCOMPARE(Find<QLineEdit>(window_.get(), "编辑框2")->text(), QStringLiteral("kept"));
+        QCOMPARE(BoxText(window_.get()), std::string("{dede:channel                      }"));
+    }
+
+    void hostileFieldTextsAreJoinedExactly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1 MiB") << QString(1 << 20, u'x');
+        QTest::newRow("NUL") << QString::fromUtf16(u"a\u0000b", 3);
+        QTest::newRow("right-to-left") << QString::fromUtf8("\u200F\u202Eabc\u202C");
+        QTest::newRow("emoji") << QString::fromUtf8("😀👨‍👩‍👧");
+        QTest::newRow("punctuation") << QStringLiteral("' \" < > { } | [ ] ～！＠＃　中文");
+    }
+    void hostileFieldTextsAreJoinedExactly() {
+        QFETCH(QString, text);
+        Find<QLineEdit>(window_.get(), "增加字段_编辑框")->setText(text);
+        ClickControl(window_.get(), "增加字段_按钮");
+        QCOMPARE(BoxOf(window_.get())->document()->toRawText(), QStringLiteral("  addfields='") + text + " '");
+    }
+
+    void loneSurrogateIsJoinedWithoutACrash() {
+        const QChar lone[] = {QChar(0xD800), QChar(u'x')};
+        Find<QLineEdit>(window_.get(), "增加字段_编辑框")->setText(QString(lone, 2));
+        ClickControl(window_.get(), "增加字段_按钮");
+        const QString box = BoxOf(window_.get())->toPlainText();
+        QVERIFY(box.startsWith(QStringLiteral("  addfields='")));
+        QVERIFY(box.endsWith(QStringLiteral("x '")));
+    }
+
+    void escapeClosesTheWindowAndEndsTheProgram_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("output box") << QStringLiteral("编辑框1");
+        QTest::newRow("field") << QStringLiteral("编辑框2");
+        QTest::newRow("copy button") << QStringLiteral("按钮1");
+    }
+    void escapeClosesTheWindowAndEndsTheProgram() {
+        QFETCH(QString, focus);
+        QWidget* widget = Find(window_.get(), ToUtf8(focus));
+        widget->setFocus();
+        // Run the program's event loop: Esc must end it, before the safety stop.
+        bool stoppedBySafety = false;
+        QTimer::singleShot(0, widget, [widget] { QTest::keyClick(widget, Qt::Key_Escape); });
+        QTimer safety;
+        safety.setSingleShot(true);
+        connect(&safety, &QTimer::timeout, qApp, [&] {
+            stoppedBySafety = true;
+            QCoreApplication::quit();
+        });
+        safety.start(10000);
+        QCoreApplication::exec();
+        QVERIFY(!stoppedBySafety);
+        QVERIFY(!window_->isVisible());
+    }
+
+    void modalWindowBlocksTheMainWindowAndWritesAtOnce() {
+        ClickControl(window_.get(), "栏目链接");
+        QString title;
+        bool blocked = false;
+        QString fieldWhileOpen;
+        std::string boxAfterBlockedClick;
+        WithModal(window_.get(), "导航类型_属性值", [&](QWidget* picker) {
+            title = picker->windowTitle();
+            // A real click on a main-window entry must not get through.
+            ClickControl(window_.get(), "导航结束标签");
+            boxAfterBlockedClick = BoxText(window_.get());
+            blocked = QApplication::activeModalWidget() == picker;
+            for (QRadioButton* item : picker->findChildren<QRadioButton*>())
+                if (item->text() == QStringLiteral("下级栏目Son")) ClickRadio(item);
+            fieldWhileOpen = Find<QLineEdit>(window_.get(), "编辑框4")->text();
+        });
+        QCOMPARE(title, QStringLiteral("导航属性选择"));
+        QVERIFY(blocked);
+        QCOMPARE(boxAfterBlockedClick, std::string("[field:typelink/]"));
+        QCOMPARE(fieldWhileOpen, QStringLiteral("son"));
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(BoxText(window_.get()), std::string("[field:typelink/]"));
+        ClickControl(window_.get(), "导航类型_按钮");
+        QCOMPARE(BoxText(window_.get()), std::string("  type ='son '"));
+    }
+
+private:
+    std::unique_ptr<MainWindow> window_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -5,11 +5,20 @@
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 
 namespace zentaro {
 
 void UseDefaultGuiFont() {
     QFont font = QApplication::font();
+    // Prefer an outline CJK face where one is installed: some systems would
+    // otherwise pick a bitmap face for Chinese text at this size.
+    for (const QString& family : {QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            font.setFamily(family);
+            break;
+        }
+    }
     font.setPixelSize(12);
     QApplication::setFont(font);
 }

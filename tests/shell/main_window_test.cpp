@@ -231,6 +231,24 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("{dede:arclist                     }"));
     }
 
+    // The keyboard clicks too: Space on a focused radio or button, arrows within a group.
+    void keyboardWorksLikeTheMouse() {
+        auto* entry = Find<QRadioButton>(window_.get(), "栏目ID");
+        entry->setFocus();
+        QTest::keyClick(entry, Qt::Key_Space);
+        QCOMPARE(BoxText(window_.get()), std::string("[field:id/]"));
+        QTest::keyClick(entry, Qt::Key_Right);
+        QCOMPARE(BoxText(window_.get()), std::string(R"( currentstyle="<li><a href='~typelink~' class='thisclass'>~typename~</a> </li>")"));
+
+        auto* field = Find<QLineEdit>(window_.get(), "编辑框3");
+        field->setFocus();
+        QTest::keyClicks(field, "7");
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("栏目ID_按钮"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(BoxText(window_.get()), std::string("  typeid ='7 '"));
+    }
+
     void secondClickOnMarkedEntryRestoresHandEdit() {
         ClickControl(window_.get(), "栏目名称");
         QPlainTextEdit* box = BoxOf(window_.get());

@@ -13,12 +13,7 @@ using testing::FakeClipboard;
 
 const CataloguePage& ContentPage() { return *Catalogue().pages[2]; }
 
-const TagGroup* GroupOf(std::string_view control) {
-    for (const TagGroup& group : ContentPage().groups)
-        for (const GroupControl& c : group.controls)
-            if (ControlName(c) == control) return &group;
-    return nullptr;
-}
+const TagGroup* GroupOf(std::string_view control) { return testing::GroupOf(ContentPage(), control); }
 
 struct EntryCase {
     std::string_view control;

@@ -11,12 +11,7 @@ using testing::EntryText;
 
 const CataloguePage& SystemPage() { return *Catalogue().pages[3]; }
 
-const TagGroup* GroupOf(std::string_view control) {
-    for (const TagGroup& group : SystemPage().groups)
-        for (const GroupControl& c : group.controls)
-            if (ControlName(c) == control) return &group;
-    return nullptr;
-}
+const TagGroup* GroupOf(std::string_view control) { return testing::GroupOf(SystemPage(), control); }
 
 struct EntryCase {
     std::string_view group;

@@ -55,6 +55,14 @@ const Kind& ControlOfKind(std::string_view name) {
     return found;
 }
 
+// The group of `page` that holds the control of that name, or null.
+inline const TagGroup* GroupOf(const CataloguePage& page, std::string_view control) {
+    for (const TagGroup& group : page.groups)
+        for (const GroupControl& c : group.controls)
+            if (ControlName(c) == control) return &group;
+    return nullptr;
+}
+
 inline std::string EntryText(std::string_view name) { return std::string(ControlOfKind<TagEntry>(name).text); }
 
 // The text a composer writes for the given field texts (others empty).

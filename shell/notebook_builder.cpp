@@ -114,7 +114,10 @@ private:
     QWidget* Make(const Label& label, int) {
         auto* widget = new QLabel(DisplayText(label.caption), frame_);
         widget->setTextFormat(Qt::PlainText);
-        widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // A caption of several lines starts at the top, so that its first line
+        // shows whole where the label is only one line high.
+        const bool severalLines = label.caption.find('\n') != std::string_view::npos;
+        widget->setAlignment(Qt::AlignLeft | (severalLines ? Qt::AlignTop : Qt::AlignVCenter));
         // Labels never take a click, also where one overlaps a button.
         widget->setAttribute(Qt::WA_TransparentForMouseEvents);
         return widget;

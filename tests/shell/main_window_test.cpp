@@ -151,6 +151,7 @@ private slots:
                         QVERIFY(qobject_cast<QLineEdit*>(widget)->text().isEmpty());
                     } else if constexpr (std::is_same_v<Kind, Label>) {
                         auto* label = qobject_cast<QLabel*>(widget);
+                        QCOMPARE(label->text(), ToQString(c.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
                         if (!c.buddy.empty()) QCOMPARE(label->buddy()->objectName(), ToQString(c.buddy));
                     } else if constexpr (std::is_same_v<Kind, TagComposer>) {
                         auto* button = qobject_cast<QPushButton*>(widget);

@@ -8,6 +8,7 @@
 #include "windows.h"
 
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -50,6 +51,7 @@ struct ModalRecord {
     QPoint position;
     QList<QLabel*> labels;
     QStringList labelTexts;
+    QStringList labelLooks;  // colour and font pixel height of each label
     QSize pictureSize;
     QImage shown;
     bool modal = false;
@@ -61,7 +63,13 @@ ModalRecord Record(QWidget* modal) {
     r.outer = modal->frameGeometry().size();
     r.position = modal->frameGeometry().topLeft();
     r.modal = QApplication::activeModalWidget() == modal;
-    for (QLabel* label : modal->findChildren<QLabel*>()) r.labelTexts << label->objectName() + "=" + label->text();
+    for (QLabel* label : modal->findChildren<QLabel*>()) {
+        r.labelTexts << label->objectName() + "=" + label->text();
+        label->ensurePolished();
+        r.labelLooks << label->palette().color(QPalette::WindowText).name() + " " +
+                            QString::number(QFontInfo(label->font()).pixelSize()) + "px " +
+                            (label->wordWrap() ? "wrap" : "nowrap");
+    }
     if (auto* box = modal->findChild<PictureView*>(QStringLiteral("图片框1"))) {
         r.pictureSize = box->picture().size();
         r.shown = box->grab().toImage();
@@ -219,23 +227,27 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QSize>("outer");
         QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QString>("look");
         QTest::newRow("about") << "关于软件" << "关于Zentaro" << QSize(395, 243)
                                << QStringList({"标签1=   关于Zentaro是由Velmora传媒在线工作室官方独家出品的一款免费的仿站必备工具。\n"
                                                "    \n"
                                                "   欢迎大家下载和传播，让更多人感受到方便是我们的宗旨。\n"
                                                "\n"
                                                "   更多的视频教程与免费工具就在Velmora传媒，请登录我们的官方网站进行查看"
-                                               "www.velmora.example"});
+                                               "www.velmora.example"})
+                               << "#ff0000 14px wrap";
         QTest::newRow("feedback") << "反馈意见" << "意见反馈" << QSize(421, 162)
                                   << QStringList({"标签1=\n\n     如果你有更多方法和建议，欢迎登陆官方论坛和我们进行联系！"
-                                                  "也可以添加作者QQ：10000000，直接告诉我们，我们会吸取你们宝贵的建议来完善这个软件。"});
-        QTest::newRow("notice") << "版权声明" << "版权声明" << QSize(446, 314) << QStringList();
+                                                  "也可以添加作者QQ：10000000，直接告诉我们，我们会吸取你们宝贵的建议来完善这个软件。"})
+                                  << "#000000 16px wrap";
+        QTest::newRow("notice") << "版权声明" << "版权声明" << QSize(446, 314) << QStringList() << "#000000 12px wrap";
     }
     void helpWindowsCarryTheirTexts() {
         QFETCH(QString, item);
         QFETCH(QString, title);
         QFETCH(QSize, outer);
         QFETCH(QStringList, labels);
+        QFETCH(QString, look);
         const std::string boxBefore = BoxText(window_.get());
         QAction* action = MenuItem(window_.get(), item);
         QVERIFY(action);
@@ -252,6 +264,7 @@ private slots:
         QCOMPARE(record.outer, outer);
         QCOMPARE(record.position, CentredPosition(outer));
         QVERIFY(record.modal);
+        QCOMPARE(record.labelLooks, QStringList({look}));
         if (!labels.isEmpty()) QCOMPARE(record.labelTexts, labels);
         else QVERIFY(record.labelTexts.join("").contains("DedeCMS"));  // the notice names the trademark
         QCOMPARE(BoxText(window_.get()), boxBefore);

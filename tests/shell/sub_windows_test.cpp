@@ -255,11 +255,22 @@ private slots:
         QTimer::singleShot(0, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 record = Record(modal);
+                modal->move(modal->pos() - QPoint(25, 35));  // moved away before closing
                 QTest::keyClick(modal, Qt::Key_Escape);
             }
         });
         action->trigger();
         QVERIFY(!QApplication::activeModalWidget());
+        QPoint reopenedAt;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                reopenedAt = modal->frameGeometry().topLeft();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        action->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(reopenedAt, CentredPosition(outer));
         QCOMPARE(record.title, title);
         QCOMPARE(record.outer, outer);
         QCOMPARE(record.position, CentredPosition(outer));

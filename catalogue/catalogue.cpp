@@ -14,12 +14,12 @@ constexpr TagCatalogue kCatalogue{kPages};
 
 const TagCatalogue& Catalogue() { return kCatalogue; }
 
-std::optional<GroupControl> FindControl(std::string_view name) {
+const GroupControl* FindControl(std::string_view name) {
     for (const CataloguePage* page : kCatalogue.pages)
         for (const TagGroup& group : page->groups)
             for (const GroupControl& control : group.controls)
-                if (ControlName(control) == name) return control;
-    return std::nullopt;
+                if (ControlName(control) == name) return &control;
+    return nullptr;
 }
 
 }  // namespace zentaro

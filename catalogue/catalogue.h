@@ -3,13 +3,12 @@
 
 #include "model.h"
 
-#include <optional>
-
 namespace zentaro {
 
 const TagCatalogue& Catalogue();
 
-// The first control of that name on any page, or nothing.
-std::optional<GroupControl> FindControl(std::string_view name);
+// The first control of that name on any page, or null. The control is part of
+// the constant catalogue and lives as long as the program.
+const GroupControl* FindControl(std::string_view name);
 
 }  // namespace zentaro

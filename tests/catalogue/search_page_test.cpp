@@ -139,8 +139,8 @@ TEST(SearchPage, BlankRadioButtonsCarryNoCommand) {
                                        "单选框11", "单选框12", "单选框13", "单选框15"};
     for (std::string_view name : radios) {
         SCOPED_TRACE(std::string(name));
-        auto control = FindControl(name);
-        ASSERT_TRUE(control.has_value());
+        const GroupControl* control = FindControl(name);
+        ASSERT_TRUE(control);
         ASSERT_TRUE(std::holds_alternative<InertRadio>(*control));
         EXPECT_EQ(std::get<InertRadio>(*control).caption, "单选框");
     }

@@ -47,12 +47,10 @@ public:
 
 template <typename Kind>
 const Kind& ControlOfKind(std::string_view name) {
-    static thread_local Kind found;
-    auto control = FindControl(name);
+    const GroupControl* control = FindControl(name);
     if (!control || !std::holds_alternative<Kind>(*control))
         throw std::runtime_error("no control of that kind: " + std::string(name));
-    found = std::get<Kind>(*control);
-    return found;
+    return std::get<Kind>(*control);
 }
 
 // The group of `page` that holds the control of that name, or null.

@@ -107,6 +107,7 @@ private:
     QWidget* Make(const ChoiceField& choice, int) {
         auto* combo = new QComboBox(frame_);
         combo->setEditable(true);
+        combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());  // no length limit of its own
         for (std::string_view item : choice.items) combo->addItem(ToQString(item));
         combo->setCurrentIndex(0);
         return combo;

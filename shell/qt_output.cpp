@@ -21,7 +21,10 @@ std::string PlainTextOutputBox::Text() const {
 }
 
 void PlainTextOutputBox::ReplaceText(std::string_view text) {
-    edit_->setPlainText(ToQString(text));
+    // Through the document: the widget's own setPlainText() selects and
+    // re-formats the whole old text first, which lays the text out twice.
+    edit_->document()->setPlainText(ToQString(text));
+    edit_->moveCursor(QTextCursor::Start);
     edit_->verticalScrollBar()->setValue(0);  // show the new text from its first line
 }
 

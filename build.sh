@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine, builds Zentaro and runs it or its tests.
+# Sets up a Debian 12 machine, builds Zentaro and runs it, its tests or its benchmarks.
 #   ./build.sh run              install what is missing, build, start the tool
 #   ./build.sh test             install what is missing, build, run every test
+#   ./build.sh test --sanitize  the same in build-sanitize with AddressSanitizer,
+#                               UndefinedBehaviorSanitizer and leak checks
+#   ./build.sh bench            install what is missing, build, run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,7 +17,7 @@ PACKAGES=(
 )
 
 usage() {
-    sed -n '2,4p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
 }
 
@@ -50,8 +53,22 @@ configure_and_build() {
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
+# Sanitizer settings for every instrumented process, also the test discovery
+# runs during the build. Leaks inside system libraries are suppressed by
+# tests/lsan.supp; leaks in our own code are never suppressed.
+use_sanitizer_options() {
+    export ASAN_OPTIONS=detect_leaks=1
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+}
+
 command=${1:-}
 shift || true
+sanitize=false
+if [ "$command" = test ] && [ "${1:-}" = --sanitize ]; then
+    sanitize=true
+    shift
+fi
 [ $# -eq 0 ] || usage
 
 case $command in
@@ -62,8 +79,19 @@ case $command in
         ;;
     test)
         install_missing
+        if $sanitize; then
+            use_sanitizer_options
+            configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTARO_SANITIZE=ON
+            ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
+        else
+            configure_and_build build -DCMAKE_BUILD_TYPE=Release
+            ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+        fi
+        ;;
+    bench)
+        install_missing
         configure_and_build build -DCMAKE_BUILD_TYPE=Release
-        ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+        bench/run_benchmarks.sh build
         ;;
     *)
         usage

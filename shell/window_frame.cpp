@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace zentaro {
@@ -12,6 +13,8 @@ class FixedFrameKeeper : public QObject {
 public:
     FixedFrameKeeper(QWidget* window, QSize outer) : QObject(window), window_(window), outer_(outer) {
         window->installEventFilter(this);
+        settling_.setInterval(kSettleStepMs);
+        connect(&settling_, &QTimer::timeout, this, &FixedFrameKeeper::SettleStep);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -19,6 +22,8 @@ public:
         switch (event->type()) {
             case QEvent::Show:
                 window_->move(CentredPosition(outer_));
+                settleSteps_ = 0;
+                settling_.start();
                 break;
             case QEvent::Move:
             case QEvent::Resize:
@@ -31,20 +36,47 @@ public:
     }
 
 private:
-    // Once the frame is known, make frame + client exactly the outer size and
-    // centre again; after that the user may move the window freely.
+    static constexpr int kSettleStepMs = 20;
+    static constexpr int kSettleSteps = 150;  // 3 s
+    static constexpr int kAskEverySteps = 5;
+    static constexpr int kMaxAsks = 6;  // an even number: the last one restores the size
+
+    // Nothing reports the frame's arrival itself, and the window system layer
+    // reads the frame only when the window's geometry is reported to it; it
+    // may have read it before the window manager framed the window. So while
+    // the window settles, look for the frame, and while it stays unknown,
+    // resize the client by one pixel and back now and then: the report of
+    // that resize brings the frame along.
+    void SettleStep() {
+        FitToFrame();
+        if (!frameKnown_ && settleSteps_ % kAskEverySteps == kAskEverySteps - 1 && asks_ < kMaxAsks)
+            window_->setFixedSize(outer_ - QSize(0, ++asks_ % 2));
+        if (++settleSteps_ >= kSettleSteps) {
+            settling_.stop();
+            if (!frameKnown_ && window_->size() != outer_) window_->setFixedSize(outer_);  // no frame at all
+        }
+    }
+
+    // Whenever the frame's size changes, make frame + client exactly the
+    // outer size again. While the window settles it is also centred again;
+    // after that the user may move it freely.
     void FitToFrame() {
-        if (fitted_) return;
         const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
-        if (frame.isEmpty() && frame.width() == 0 && frame.height() == 0) return;
-        fitted_ = true;
-        if (window_->frameGeometry().size() != outer_) window_->setFixedSize(outer_ - frame);
-        window_->move(CentredPosition(outer_));
+        if (frame.width() <= 0 && frame.height() <= 0) return;  // not framed (yet): keep the size
+        if (frameKnown_ && frame == frame_) return;
+        frameKnown_ = true;
+        frame_ = frame;
+        window_->setFixedSize(outer_ - frame);
+        if (settling_.isActive()) window_->move(CentredPosition(outer_));  // the frame is known now
     }
 
     QWidget* window_;
     QSize outer_;
-    bool fitted_ = false;
+    QSize frame_;
+    bool frameKnown_ = false;
+    QTimer settling_;
+    int settleSteps_ = 0;
+    int asks_ = 0;
 };
 
 }  // namespace

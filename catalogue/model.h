@@ -17,6 +17,7 @@ struct Rect {
     int top = 0;
     int width = 0;
     int height = 0;
+    friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
 struct Size {

@@ -179,10 +179,7 @@ TEST(ContentPage, FiveGroupsTopToBottomWithTheirFramesAndEntries) {
         SCOPED_TRACE(std::string(want.name));
         EXPECT_EQ(group.name, want.name);
         EXPECT_EQ(group.caption, want.caption);
-        EXPECT_EQ(group.rect.left, want.rect.left);
-        EXPECT_EQ(group.rect.top, want.rect.top);
-        EXPECT_EQ(group.rect.width, want.rect.width);
-        EXPECT_EQ(group.rect.height, want.rect.height);
+        EXPECT_EQ(group.rect, want.rect);
         ASSERT_FALSE(group.controls.empty());
         EXPECT_EQ(ControlName(group.controls.front()), want.first);
         EXPECT_EQ(ControlName(group.controls.back()), want.last);

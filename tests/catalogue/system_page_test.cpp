@@ -165,10 +165,7 @@ TEST(SystemPage, ThreeGroupsTopToBottom) {
         SCOPED_TRACE(std::string(want.name));
         EXPECT_EQ(group.name, want.name);
         EXPECT_EQ(group.caption, want.caption);
-        EXPECT_EQ(group.rect.left, want.rect.left);
-        EXPECT_EQ(group.rect.top, want.rect.top);
-        EXPECT_EQ(group.rect.width, want.rect.width);
-        EXPECT_EQ(group.rect.height, want.rect.height);
+        EXPECT_EQ(group.rect, want.rect);
     }
 }
 

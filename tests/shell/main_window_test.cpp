@@ -29,8 +29,6 @@ void ForEachControl(Visit visit) {
             for (const GroupControl& control : group.controls) visit(group, control);
 }
 
-QString ExpectedBox(std::string_view text) { return ToQString(text); }
-
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -38,8 +36,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
-        window_ = std::make_unique<MainWindow>();
-        window_->show();
+        window_ = ShowMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
     void cleanup() { window_.reset(); }

@@ -23,6 +23,13 @@ Widget* Find(const QWidget* window, std::string_view name) {
     return window->findChild<Widget*>(ToQString(name));
 }
 
+// A fresh main window, shown as at start-up.
+inline std::unique_ptr<MainWindow> ShowMainWindow() {
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    return window;
+}
+
 inline QTabWidget* NotebookOf(const QWidget* window) { return Find<QTabWidget>(window, "选择夹1"); }
 
 inline QPlainTextEdit* BoxOf(const QWidget* window) { return Find<QPlainTextEdit>(window, "编辑框1"); }

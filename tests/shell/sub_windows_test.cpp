@@ -84,8 +84,7 @@ class SubWindowsTest : public QObject {
 
 private slots:
     void init() {
-        window_ = std::make_unique<MainWindow>();
-        window_->show();
+        window_ = ShowMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
     void cleanup() { window_.reset(); }

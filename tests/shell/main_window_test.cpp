@@ -71,6 +71,17 @@ private slots:
                                     "帮助/反馈意见"}));
     }
 
+    void clickingTheBannerDoesNothing() {
+        ClickControl(window_.get(), "导航结束标签");
+        QWidget* banner = Find(window_.get(), "分组框9")->findChild<QWidget*>(QStringLiteral("图片框1"));
+        QVERIFY(banner);
+        ShowPageOf(window_.get(), banner);
+        QVERIFY(banner->isVisible());
+        PointerClick(banner, banner->rect().center());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(BoxText(window_.get()), std::string("{/dede:channel}"));
+    }
+
     void menuItemsWithoutCommandDoNothing() {
         ClickControl(window_.get(), "导航结束标签");
         for (QAction* menu : window_->menuBar()->actions())

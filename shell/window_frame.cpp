@@ -49,7 +49,7 @@ private:
     // that resize brings the frame along.
     void SettleStep() {
         FitToFrame();
-        if (!frameKnown_ && settleSteps_ % kAskEverySteps == kAskEverySteps - 1 && asks_ < kMaxAsks)
+        if (asksForFrame_ && !frameKnown_ && settleSteps_ % kAskEverySteps == kAskEverySteps - 1 && asks_ < kMaxAsks)
             window_->setFixedSize(outer_ - QSize(0, ++asks_ % 2));
         if (++settleSteps_ >= kSettleSteps) {
             settling_.stop();
@@ -77,6 +77,8 @@ private:
     QTimer settling_;
     int settleSteps_ = 0;
     int asks_ = 0;
+    // Only X11 reads the frame late; elsewhere it is known or there is none.
+    const bool asksForFrame_ = QGuiApplication::platformName() == QLatin1String("xcb");
 };
 
 }  // namespace

@@ -9,13 +9,9 @@ namespace zentaro {
 namespace {
 
 using testing::Compose;
+using testing::EntryCase;
 using testing::EntryText;
 using testing::FakeFields;
-
-struct EntryCase {
-    std::string_view control;
-    std::string_view text;
-};
 
 const EntryCase kHomeEntries[] = {
     {"导航开始标签", R"~({dede:channel                      })~"},
@@ -34,10 +30,7 @@ const EntryCase kHomeEntries[] = {
 };
 
 TEST(HomePage, EveryEntryWritesItsExactText) {
-    for (const EntryCase& c : kHomeEntries) {
-        SCOPED_TRACE(std::string(c.control));
-        EXPECT_EQ(EntryText(c.control), c.text);
-    }
+    testing::ExpectEntryTexts(kHomeEntries);
 }
 
 TEST(HomePage, StartTagsKeepTheirRunsOfSpaces) {

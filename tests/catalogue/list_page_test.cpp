@@ -8,14 +8,10 @@ namespace zentaro {
 namespace {
 
 using testing::Compose;
+using testing::EntryCase;
 using testing::ControlOfKind;
 using testing::EntryText;
 using testing::FakeFields;
-
-struct EntryCase {
-    std::string_view control;
-    std::string_view text;
-};
 
 const EntryCase kListEntries[] = {
     {"列表开始标签", R"~({dede:list})~"},
@@ -40,10 +36,7 @@ const EntryCase kListEntries[] = {
 };
 
 TEST(ListPage, EveryEntryWritesItsExactText) {
-    for (const EntryCase& c : kListEntries) {
-        SCOPED_TRACE(std::string(c.control));
-        EXPECT_EQ(EntryText(c.control), c.text);
-    }
+    testing::ExpectEntryTexts(kListEntries);
 }
 
 TEST(ListPage, LineEntriesAreCaptionedByTheirOwnNames) {

@@ -10,14 +10,10 @@ namespace zentaro {
 namespace {
 
 using testing::Compose;
+using testing::EntryCase;
 using testing::ControlOfKind;
 using testing::EntryText;
 using testing::FakeFields;
-
-struct EntryCase {
-    std::string_view control;
-    std::string_view text;
-};
 
 const EntryCase kSearchEntries[] = {
     {"搜索页_高级搜索", R"~({dede:global.cfg_cmsurl/}/plus/heightsearch.php)~"},
@@ -38,10 +34,7 @@ const EntryCase kSearchEntries[] = {
 };
 
 TEST(SearchPage, EveryEntryWritesItsExactText) {
-    for (const EntryCase& c : kSearchEntries) {
-        SCOPED_TRACE(std::string(c.control));
-        EXPECT_EQ(EntryText(c.control), c.text);
-    }
+    testing::ExpectEntryTexts(kSearchEntries);
 }
 
 // Every field of the page, so that a composer reading the wrong one shows.

@@ -4,6 +4,8 @@
 #include "catalogue.h"
 #include "output.h"
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -62,6 +64,20 @@ inline const TagGroup* GroupOf(const CataloguePage& page, std::string_view contr
 }
 
 inline std::string EntryText(std::string_view name) { return std::string(ControlOfKind<TagEntry>(name).text); }
+
+struct EntryCase {
+    std::string_view control;
+    std::string_view text;
+};
+
+// Every entry of the table writes exactly its text.
+template <std::size_t N>
+void ExpectEntryTexts(const EntryCase (&entries)[N]) {
+    for (const EntryCase& c : entries) {
+        SCOPED_TRACE(std::string(c.control));
+        EXPECT_EQ(EntryText(c.control), c.text);
+    }
+}
 
 // The text a composer writes for the given field texts (others empty).
 inline std::string Compose(std::string_view composer, const FakeFields& fields) {

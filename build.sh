@@ -13,7 +13,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk
-    xvfb xauth xclip openbox x11-utils xdotool
+    xvfb xauth xclip openbox x11-utils xdotool wmctrl
 )
 
 usage() {

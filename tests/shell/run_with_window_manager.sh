@@ -9,7 +9,7 @@
 set -euo pipefail
 
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM [ARGUMENT...]" >&2; exit 2; }
-for tool in Xvfb openbox xprop; do
+for tool in Xvfb openbox xprop wmctrl xdotool; do
     command -v "$tool" >/dev/null 2>&1 || { echo "$0: $tool is not installed" >&2; exit 2; }
 done
 

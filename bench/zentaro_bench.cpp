@@ -76,12 +76,11 @@ const char* VariantName(Variant variant) {
 
 std::unique_ptr<QWidget> BuildWindow(Variant variant) {
     if (variant == Variant::Program) return std::make_unique<MainWindow>();
-    std::unique_ptr<QWidget> window = BuildBareWindow();
-    if (variant == Variant::BareSkinned) {
+    if (variant == Variant::BareSkinned) {  // as the program does: before any widget exists
         UseDefaultGuiFont();
         ApplySkin(kStartupSkin);
     }
-    return window;
+    return BuildBareWindow();
 }
 
 // Destroys a window and everything it left queued, so that the next round

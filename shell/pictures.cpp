@@ -7,7 +7,6 @@
 // Resource initialisers live in the global namespace.
 static void InitEmbeddedResources() {
     Q_INIT_RESOURCE(pictures);
-    Q_INIT_RESOURCE(theme);
 }
 
 namespace zentaro {

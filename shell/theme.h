@@ -7,8 +7,9 @@ namespace zentaro {
 // page layouts are drawn for, in the platform's default face.
 void UseDefaultGuiFont();
 
-// Applies skin `skinNumber` to every window of the program. Skin 13 is the
-// program's light theme; a number without a skin leaves the platform look.
+// Applies skin `skinNumber` to every window of the program, those open and
+// those still to come. Skin 13 is the program's light theme (Fusion with the
+// skin's colours); a number without a skin leaves the look as it is.
 void ApplySkin(int skinNumber);
 
 inline constexpr int kStartupSkin = 13;

@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QStyle>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -302,12 +305,20 @@ private slots:
 
     void themeIsAppliedBeforeTheFirstShow() {
         window_.reset();
-        qApp->setStyleSheet(QString());
+        QApplication::setPalette(QPalette(Qt::darkRed));  // any look but the skin's
         auto window = std::make_unique<MainWindow>();
         QVERIFY(!window->isVisible());
-        QVERIFY(qApp->styleSheet().contains(QStringLiteral("QPushButton")));
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+        QCOMPARE(window->palette().color(QPalette::Window), QColor(0xf3f6fa));
+        // The output box: black text on white, blue selection while focused.
+        auto* box = window->findChild<QPlainTextEdit*>(QStringLiteral("编辑框1"));
+        QVERIFY(box);
+        QCOMPARE(box->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+        QCOMPARE(box->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::black));
+        QCOMPARE(box->palette().color(QPalette::Active, QPalette::Highlight), QColor(0x3a78c9));
+
         ApplySkin(99);  // no such skin: the look stays as it was
-        QVERIFY(qApp->styleSheet().contains(QStringLiteral("QPushButton")));
+        QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0xf3f6fa));
     }
 
     void startingWritesNoFileNextToTheProgram() {

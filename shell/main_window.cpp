@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "group_frame.h"
 #include "maker.h"
 #include "open_modal.h"
 #include "pictures.h"
@@ -55,7 +56,10 @@ QPushButton* PictureButton(std::string_view words, std::string_view picture, QWi
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    // The window exists: apply the font and skin before any child is made,
+    // so that each child is polished once, in its final look, when first shown.
     UseDefaultGuiFont();
+    ApplySkin(kStartupSkin);
     setWindowTitle(ToQString(kMainWindowTitle));
     MakeFixedFrame(this, kMainWindowOuterSize);
 
@@ -64,7 +68,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
     BuildOutputPanel(client);
 
-    auto* notebookFrame = new QGroupBox(client);
+    auto* notebookFrame = new GroupFrame(client);
     notebookFrame->setObjectName(QStringLiteral("分组框3"));
     notebookFrame->setGeometry(11, 112, 653, 568);
     Notebook* notebook = BuildNotebook(Catalogue(), *this, fields_, notebookFrame);
@@ -75,9 +79,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
-
-    // The window now exists: apply the skin before it is first shown.
-    ApplySkin(kStartupSkin);
 }
 
 void MainWindow::BuildMenuBar() {
@@ -93,7 +94,7 @@ void MainWindow::BuildMenuBar() {
 }
 
 void MainWindow::BuildOutputPanel(QWidget* client) {
-    auto* panel = new QGroupBox(client);
+    auto* panel = new GroupFrame(client);
     panel->setObjectName(QStringLiteral("分组框2"));
     panel->setGeometry(8, 6, 648, 104);
 

@@ -1,5 +1,6 @@
 #include "notebook_builder.h"
 
+#include "group_frame.h"
 #include "pictures.h"
 #include "qt_text.h"
 
@@ -170,7 +171,7 @@ Notebook* BuildNotebook(const TagCatalogue& catalogue, CatalogueActions& actions
         auto* pageWidget = new QWidget;
         notebook->addTab(pageWidget, ToQString(page->caption));
         for (const TagGroup& group : page->groups) {
-            auto* frame = new QGroupBox(ToQString(group.caption), pageWidget);
+            auto* frame = new GroupFrame(ToQString(group.caption), pageWidget);
             frame->setObjectName(ToQString(group.name));
             GroupBuilder(group, frame, actions, fields).Build();
             notebook->AddGroupFrame(frame, ToQRect(group.rect));

@@ -7,9 +7,11 @@ class QPlainTextEdit;
 
 namespace zentaro {
 
+// Gives `edit` a document that keeps the shaped text of each paragraph, and
+// writes into it. Call after the edit's font is set.
 class PlainTextOutputBox : public OutputBox {
 public:
-    explicit PlainTextOutputBox(QPlainTextEdit* edit) : edit_(edit) {}
+    explicit PlainTextOutputBox(QPlainTextEdit* edit);
     std::string Text() const override;
     void ReplaceText(std::string_view text) override;
 

@@ -2,6 +2,7 @@
 // widgets built from the catalogue, found by their control names.
 #include "shell_test_support.h"
 
+#include "group_frame.h"
 #include "maker.h"
 #include "windows.h"
 
@@ -14,6 +15,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 
 using namespace zentaro;
@@ -388,6 +391,59 @@ private slots:
         QCOMPARE(BoxText(window_.get()), std::string("[field:typelink/]"));
         ClickControl(window_.get(), "导航类型_按钮");
         QCOMPARE(BoxText(window_.get()), std::string("  type ='son '"));
+    }
+
+    // The frame keeps its drawing between repaints; after any change of what
+    // it shows it must look exactly as a frame that was made that way.
+    void groupFrameRedrawsAfterEveryChange() {
+        const std::function<void(QGroupBox*)> changes[] = {
+            [](QGroupBox* box) { box->setTitle(QStringLiteral("列表页标签 (longer)")); },
+            [](QGroupBox* box) { box->resize(180, 90); },
+            [](QGroupBox* box) { box->setEnabled(false); },
+            [](QGroupBox* box) {
+                QPalette palette = box->palette();
+                palette.setColor(QPalette::WindowText, Qt::darkRed);
+                box->setPalette(palette);
+            },
+        };
+        QWidget stage;
+        stage.resize(420, 120);
+        auto* kept = new GroupFrame(QStringLiteral("首页标签"), &stage);
+        kept->setGeometry(0, 0, 200, 100);
+        stage.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage));
+        QImage previous = kept->grab().toImage();
+        for (std::size_t step = 0; step < std::size(changes); ++step) {
+            changes[step](kept);
+            GroupFrame made(QStringLiteral("首页标签"), &stage);
+            made.setGeometry(210, 0, 200, 100);
+            for (std::size_t i = 0; i <= step; ++i) changes[i](&made);
+            made.show();
+            const QImage now = kept->grab().toImage();
+            QCOMPARE(now, made.grab().toImage());
+            QVERIFY(now != previous);
+            previous = now;
+        }
+    }
+
+    void boxShowsEachWrittenTextAfresh() {
+        QPlainTextEdit* box = BoxOf(window_.get());
+        const auto shown = [&] {
+            QCoreApplication::processEvents();
+            return box->viewport()->grab().toImage();
+        };
+        ClickControl(window_.get(), "栏目链接");
+        const QImage first = shown();
+        ShowPageOf(window_.get(), Find<QWidget>(window_.get(), "按钮7"));
+        ClickControl(window_.get(), "按钮7");  // a longer text of two paragraphs
+        const QImage slideshow = shown();
+        QVERIFY(slideshow != first);
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        ShowPageOf(window_.get(), Find<QWidget>(window_.get(), "栏目链接"));
+        ClickControl(window_.get(), "栏目链接");
+        QCOMPARE(shown(), first);
+        QCOMPARE(box->verticalScrollBar()->maximum(), 0);
     }
 
 private:

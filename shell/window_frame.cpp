@@ -23,10 +23,12 @@ public:
             case QEvent::Show:
                 window_->move(CentredPosition(outer_));
                 settleSteps_ = 0;
+                nextAskStep_ = kFirstAskStep;
                 settling_.start();
                 break;
             case QEvent::Move:
             case QEvent::Resize:
+            case QEvent::WindowActivate:  // the window manager has taken the window on, framed
                 FitToFrame();
                 break;
             default:
@@ -38,36 +40,44 @@ public:
 private:
     static constexpr int kSettleStepMs = 20;
     static constexpr int kSettleSteps = 150;  // 3 s
-    static constexpr int kAskEverySteps = 5;
-    static constexpr int kMaxAsks = 6;  // an even number: the last one restores the size
+    static constexpr int kFirstAskStep = 4;    // 100 ms after the show
 
     // Nothing reports the frame's arrival itself, and the window system layer
     // reads the frame only when the window's geometry is reported to it; it
     // may have read it before the window manager framed the window. So while
     // the window settles, look for the frame, and while it stays unknown,
     // resize the client by one pixel and back now and then: the report of
-    // that resize brings the frame along.
+    // that resize brings the frame along. A busy machine may frame the window
+    // late, so the asks thin out (100 ms, 200 ms, 400 ms ...) but last the
+    // whole 3 s.
     void SettleStep() {
         FitToFrame();
-        if (asksForFrame_ && !frameKnown_ && settleSteps_ % kAskEverySteps == kAskEverySteps - 1 && asks_ < kMaxAsks)
+        if (asksForFrame_ && !frameKnown_ && settleSteps_ == nextAskStep_) {
             window_->setFixedSize(outer_ - QSize(0, ++asks_ % 2));
+            nextAskStep_ = 2 * nextAskStep_ + 1;
+        }
         if (++settleSteps_ >= kSettleSteps) {
             settling_.stop();
-            if (!frameKnown_ && window_->size() != outer_) window_->setFixedSize(outer_);  // no frame at all
+            // Without a frame the client is the whole window. The report of
+            // this resize may still bring a late frame, which FitToFrame handles.
+            if (!frameKnown_ && window_->size() != outer_) window_->setFixedSize(outer_);
         }
     }
 
     // Whenever the frame's size changes, make frame + client exactly the
-    // outer size again. While the window settles it is also centred again;
-    // after that the user may move it freely.
+    // outer size again. The window was placed before its frame was known, so
+    // it stands off centre by the frame's offset: centre it again when the
+    // frame first shows, however late, and on any change while the window
+    // settles. After that the user may move it freely.
     void FitToFrame() {
         const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
         if (frame.width() <= 0 && frame.height() <= 0) return;  // not framed (yet): keep the size
         if (frameKnown_ && frame == frame_) return;
+        const bool firstSight = !frameKnown_;
         frameKnown_ = true;
         frame_ = frame;
         window_->setFixedSize(outer_ - frame);
-        if (settling_.isActive()) window_->move(CentredPosition(outer_));  // the frame is known now
+        if (firstSight || settling_.isActive()) window_->move(CentredPosition(outer_));
     }
 
     QWidget* window_;
@@ -76,6 +86,7 @@ private:
     bool frameKnown_ = false;
     QTimer settling_;
     int settleSteps_ = 0;
+    int nextAskStep_ = kFirstAskStep;
     int asks_ = 0;
     // Only X11 reads the frame late; elsewhere it is known or there is none.
     const bool asksForFrame_ = QGuiApplication::platformName() == QLatin1String("xcb");

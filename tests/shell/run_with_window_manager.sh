@@ -3,9 +3,9 @@
 # manager (openbox), and removes both again on exit, also when the program
 # fails or the run is interrupted.
 #   run_with_window_manager.sh PROGRAM [ARGUMENT...]
-# The program gets DISPLAY and QT_QPA_PLATFORM=xcb; its exit status is the
-# script's. A program that runs longer than ZENTARO_WM_RUN_SECONDS (default
-# 240) is stopped.
+# The program gets DISPLAY, QT_QPA_PLATFORM=xcb and the window manager's
+# process id in ZENTARO_WM_PID; its exit status is the script's. A program
+# that runs longer than ZENTARO_WM_RUN_SECONDS (default 240) is stopped.
 set -euo pipefail
 
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM [ARGUMENT...]" >&2; exit 2; }
@@ -77,6 +77,8 @@ if [ -z "$managed" ]; then
 fi
 
 export QT_QPA_PLATFORM=xcb
+# Tests that hold the window manager back for a moment need its process.
+export ZENTARO_WM_PID=$wm_pid
 # In the background, so that a signal to this script is handled at once.
 timeout --kill-after=10 "${ZENTARO_WM_RUN_SECONDS:-240}" "$@" &
 program_pid=$!

@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 
+#include <signal.h>
+
 using namespace zentaro;
 using namespace zentaro::testing;
 
@@ -311,6 +313,38 @@ private slots:
         QVERIFY2(seen.closedByEsc, "Esc did not close the sub-window");
         QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 3000);
         QVERIFY(window_->isVisible());  // the Esc closed only the sub-window
+    }
+
+    // A busy machine may frame a window only after the program has placed it
+    // and stopped watching it settle. Holding the window manager back for
+    // longer than that makes it happen for sure: once framed, the window must
+    // still stand centred at its outer size.
+    void aSubWindowFramedLateIsStillCentred() {
+        bool named = false;
+        const pid_t manager = qEnvironmentVariableIntValue("ZENTARO_WM_PID", &named);
+        QVERIFY2(named, "run_with_window_manager.sh names the window manager's process in ZENTARO_WM_PID");
+        struct Resumer {
+            pid_t pid;
+            ~Resumer() { kill(pid, SIGCONT); }  // whatever happens, the manager runs again
+        } resumer{manager};
+        QCOMPARE(kill(manager, SIGSTOP), 0);
+
+        QRect outer;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            poll.stop();
+            QTest::qWait(3500);  // longer than a window watches for its frame
+            kill(manager, SIGCONT);
+            outer = SettledGeometry(modal);
+            modal->close();
+        });
+        poll.start(20);
+        ClickControl(window_.get(), "效果演示");  // returns once the sub-window has closed
+        QVERIFY2(outer.isValid(), "the window manager did not frame the sub-window");
+        QCOMPARE(outer.size(), QSize(368, 289));
+        QCOMPARE(outer.topLeft(), CentredOnScreen(outer.size()));
     }
 
     // While a picker is open, real clicks on the main window reach nothing;

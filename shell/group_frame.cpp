@@ -6,7 +6,7 @@
 
 namespace zentaro {
 
-void GroupFrame::paintEvent(QPaintEvent*) {
+void GroupFrame::paintEvent(QPaintEvent* event) {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
     const DrawnAs now{size(),          devicePixelRatioF(),  title(),        static_cast<int>(option.state),
@@ -19,8 +19,12 @@ void GroupFrame::paintEvent(QPaintEvent*) {
         style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
         drawnAs_ = now;
     }
-    QPainter painter(this);  // clipped to the region being repainted
-    painter.drawPixmap(0, 0, drawing_);
+    // Copy only what is being repainted: mostly the small rectangle of a
+    // pressed button, not the whole frame.
+    const QRect exposed = event->rect();
+    QPainter painter(this);
+    painter.drawPixmap(exposed.topLeft(), drawing_,
+                       QRectF(QPointF(exposed.topLeft()) * now.pixelRatio, QSizeF(exposed.size()) * now.pixelRatio));
 }
 
 }  // namespace zentaro

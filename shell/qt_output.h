@@ -7,8 +7,9 @@ class QPlainTextEdit;
 
 namespace zentaro {
 
-// Gives `edit` a document that keeps the shaped text of each paragraph, and
-// writes into it. Call after the edit's font is set.
+// Gives `edit` a document that keeps the shaped text of each paragraph
+// (unless it has one already), and writes into it. Call after the edit's font
+// is set.
 class PlainTextOutputBox : public OutputBox {
 public:
     explicit PlainTextOutputBox(QPlainTextEdit* edit);

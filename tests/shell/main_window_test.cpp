@@ -446,7 +446,105 @@ private slots:
         QCOMPARE(box->verticalScrollBar()->maximum(), 0);
     }
 
+    // Whatever state the user left the box in, the first paint after a write
+    // shows the new text from its top, with the cursor before it, and a
+    // scroll range that fits the new text: the same as a plain text edit of
+    // the same make given that text.
+    void boxIsReadyForItsFirstPaintAfterAWrite_data() {
+        QTest::addColumn<QString>("before");  // what the user did to the box
+        QTest::addColumn<QString>("control");
+        const char* lines = "导航开始标签";   // one line
+        const char* paragraphs = "按钮7";     // two paragraphs, more lines than the box shows
+        for (const char* control : {lines, paragraphs}) {
+            const QString what = control == lines ? QStringLiteral("one line") : QStringLiteral("two paragraphs");
+            for (const char* before : {"nothing", "cursor inside", "typed at the end", "all selected", "scrolled down"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, then %2").arg(QString::fromLatin1(before), what)))
+                    << QString::fromLatin1(before) << QString::fromUtf8(control);
+        }
+    }
+    void boxIsReadyForItsFirstPaintAfterAWrite() {
+        QFETCH(QString, before);
+        QFETCH(QString, control);
+        QPlainTextEdit* box = BoxOf(window_.get());
+        ShowPageOf(window_.get(), Find<QWidget>(window_.get(), "按钮7"));
+        ClickControl(window_.get(), "按钮7");
+        QCoreApplication::processEvents();
+        if (before == "cursor inside") {
+            QTextCursor cursor = box->textCursor();
+            cursor.setPosition(40);
+            box->setTextCursor(cursor);
+        } else if (before == "typed at the end") {
+            box->setFocus();
+            box->moveCursor(QTextCursor::End);
+            QTest::keyClicks(box, "abc");
+        } else if (before == "all selected") {
+            box->selectAll();
+        } else if (before == "scrolled down") {
+            box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+            QVERIFY(box->verticalScrollBar()->value() > 0);
+        }
+        QCoreApplication::processEvents();
+
+        ShowPageOf(window_.get(), Find<QWidget>(window_.get(), qPrintable(control)));
+        QCoreApplication::processEvents();  // paints what the page switch asked for
+        struct AtPaint {
+            bool painted = false;
+            int maximum = -1, value = -1, position = -1;
+            bool selection = true;
+        } seen;
+        bool written = false;  // paints before the write (of what was dirty before) do not count
+        QObject context;
+        connect(box->document(), &QTextDocument::contentsChange, &context, [&] { written = true; });
+        PaintWatch watch(box->viewport(), [&] {
+            if (!written || seen.painted) return;
+            seen = {true, box->verticalScrollBar()->maximum(), box->verticalScrollBar()->value(),
+                    box->textCursor().position(), box->textCursor().hasSelection()};
+        });
+        ClickControl(window_.get(), qPrintable(control));
+        QTRY_VERIFY_WITH_TIMEOUT(seen.painted, 3000);
+        const QImage shown = box->viewport()->grab().toImage();
+
+        QPlainTextEdit same;
+        same.setFont(box->font());
+        same.setPalette(box->palette());
+        same.setFrameStyle(box->frameStyle());
+        same.setLineWrapMode(box->lineWrapMode());
+        same.setWordWrapMode(box->wordWrapMode());
+        same.setVerticalScrollBarPolicy(box->verticalScrollBarPolicy());
+        same.setHorizontalScrollBarPolicy(box->horizontalScrollBarPolicy());
+        same.resize(box->size());
+        same.document()->setDocumentMargin(box->document()->documentMargin());
+        same.setPlainText(box->toPlainText());
+        same.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&same));
+
+        QCOMPARE(box->toPlainText(), same.toPlainText());
+        QCOMPARE(seen.maximum, same.verticalScrollBar()->maximum());
+        QCOMPARE(seen.value, 0);
+        QCOMPARE(seen.position, 0);
+        QVERIFY(!seen.selection);
+        QCOMPARE(shown, same.viewport()->grab().toImage());
+        QVERIFY(!box->document()->isUndoAvailable());  // a write is not the user's to undo
+        QTest::keyClicks(box, "z");
+        QVERIFY(box->document()->isUndoAvailable());  // the user's own typing is
+    }
+
 private:
+    // Runs `atPaint` whenever `widget` is about to paint.
+    class PaintWatch : public QObject {
+    public:
+        PaintWatch(QWidget* widget, std::function<void()> atPaint) : atPaint_(std::move(atPaint)) {
+            widget->installEventFilter(this);
+        }
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) atPaint_();
+            return false;
+        }
+
+    private:
+        std::function<void()> atPaint_;
+    };
+
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "click_first.h"
 #include "group_frame.h"
 #include "maker.h"
 #include "open_modal.h"
@@ -40,7 +41,7 @@ constexpr MenuItem kMenuItems[] = {
 
 // A button whose face is a picture of its words; falls back to the words.
 QPushButton* PictureButton(std::string_view words, std::string_view picture, QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new ClickFirst<QPushButton>(parent);
     const QPixmap face = LoadPicture(picture);
     if (face.isNull()) {
         button->setText(ToQString(words));

@@ -1,5 +1,6 @@
 #include "notebook_builder.h"
 
+#include "click_first.h"
 #include "group_frame.h"
 #include "pictures.h"
 #include "qt_text.h"
@@ -27,9 +28,9 @@ QString DisplayText(std::string_view text) { return ToQString(text).replace(QStr
 QPushButton* BuildComposerButton(const TagComposer& composer, QWidget* parent) {
     const QString words = ToQString(composer.caption);
     const QPixmap face = composer.face.empty() ? QPixmap() : LoadPicture(composer.face);
-    if (face.isNull()) return new QPushButton(words, parent);
+    if (face.isNull()) return new ClickFirst<QPushButton>(words, parent);
     // A picture-faced button says the words on its picture to assistive tools.
-    auto* button = new QPushButton(parent);
+    auto* button = new ClickFirst<QPushButton>(parent);
     button->setIcon(face);
     button->setIconSize(face.size());
     button->setAccessibleName(words);
@@ -71,12 +72,12 @@ public:
 
 private:
     QWidget* Make(const TagEntry& entry, int id) {
-        auto* radio = new QRadioButton(ToQString(entry.caption), frame_);
+        auto* radio = new ClickFirst<QRadioButton>(ToQString(entry.caption), frame_);
         radios_->addButton(radio, id);
         return radio;
     }
     QWidget* Make(const InertRadio& inert, int id) {
-        auto* radio = new QRadioButton(ToQString(inert.caption), frame_);
+        auto* radio = new ClickFirst<QRadioButton>(ToQString(inert.caption), frame_);
         radios_->addButton(radio, id);
         return radio;
     }
@@ -87,14 +88,14 @@ private:
         return button;
     }
     QWidget* Make(const PickerLink& link, int) {
-        auto* button = new QPushButton(ToQString(link.caption), frame_);
+        auto* button = new ClickFirst<QPushButton>(ToQString(link.caption), frame_);
         CatalogueActions* actions = &actions_;
         const PickerId picker = link.picker;
         QObject::connect(button, &QPushButton::clicked, frame_, [actions, picker] { actions->PickerLinkClicked(picker); });
         return button;
     }
     QWidget* Make(const DemoLink& link, int) {
-        auto* button = new QPushButton(ToQString(link.caption), frame_);
+        auto* button = new ClickFirst<QPushButton>(ToQString(link.caption), frame_);
         CatalogueActions* actions = &actions_;
         const DemoId demo = link.demo;
         QObject::connect(button, &QPushButton::clicked, frame_, [actions, demo] { actions->DemoLinkClicked(demo); });

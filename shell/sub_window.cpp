@@ -1,5 +1,6 @@
 #include "sub_window.h"
 
+#include "click_first.h"
 #include "pictures.h"
 #include "qt_text.h"
 #include "window_frame.h"
@@ -51,7 +52,7 @@ std::unique_ptr<QDialog> BuildSubWindow(const SubWindow& description, FieldWrite
             [&](const auto& c) -> QWidget* {
                 using Kind = std::decay_t<decltype(c)>;
                 if constexpr (std::is_same_v<Kind, PickerItem>) {
-                    auto* radio = new QRadioButton(ToQString(c.caption), window.get());
+                    auto* radio = new ClickFirst<QRadioButton>(ToQString(c.caption), window.get());
                     items->addButton(radio, static_cast<int>(itemData.size()));
                     itemData.push_back(&c);
                     return radio;

@@ -21,15 +21,22 @@ public:
         if (watched != window_) return false;
         switch (event->type()) {
             case QEvent::Show:
-                window_->move(CentredPosition(outer_));
-                settleSteps_ = 0;
-                nextAskStep_ = kFirstAskStep;
-                settling_.start();
+                Centre();
+                Settle();
                 break;
             case QEvent::Move:
             case QEvent::Resize:
-            case QEvent::WindowActivate:  // the window manager has taken the window on, framed
                 FitToFrame();
+                break;
+            case QEvent::WindowActivate:
+                // The window manager has taken the window on and framed it.
+                // If that came after the window settled and the frame is
+                // still not known here, look for it once more as after a show.
+                FitToFrame();
+                if (!frameKnown_ && !settling_.isActive() && !lookedAgain_) {
+                    lookedAgain_ = true;
+                    Settle();
+                }
                 break;
             default:
                 break;
@@ -41,6 +48,14 @@ private:
     static constexpr int kSettleStepMs = 20;
     static constexpr int kSettleSteps = 150;  // 3 s
     static constexpr int kFirstAskStep = 4;    // 100 ms after the show
+    static constexpr int kMaxCentrings = 10;   // per settling: a window manager may insist
+
+    void Settle() {
+        centrings_ = 0;
+        settleSteps_ = 0;
+        nextAskStep_ = kFirstAskStep;
+        settling_.start();
+    }
 
     // Nothing reports the frame's arrival itself, and the window system layer
     // reads the frame only when the window's geometry is reported to it; it
@@ -52,6 +67,17 @@ private:
     // whole 3 s.
     void SettleStep() {
         FitToFrame();
+        // A move made while the frame was unknown, or crossing the window
+        // manager's framing, may be taken for the client's place instead of
+        // the frame's: the client then stands where the frame should. Seen
+        // so, the window is centred again (a user's drag ends there hardly
+        // ever, and is left alone anywhere else).
+        if (frameKnown_ && centrings_ < kMaxCentrings) {
+            const QPoint centre = CentredPosition(outer_);
+            const bool clientWhereFrameShouldBe =
+                window_->geometry().topLeft() == centre && window_->frameGeometry().topLeft() != centre;
+            if (clientWhereFrameShouldBe) Centre();
+        }
         if (asksForFrame_ && !frameKnown_ && settleSteps_ == nextAskStep_) {
             window_->setFixedSize(outer_ - QSize(0, ++asks_ % 2));
             nextAskStep_ = 2 * nextAskStep_ + 1;
@@ -77,7 +103,15 @@ private:
         frameKnown_ = true;
         frame_ = frame;
         window_->setFixedSize(outer_ - frame);
-        if (firstSight || settling_.isActive()) window_->move(CentredPosition(outer_));
+        if (firstSight || settling_.isActive()) {
+            Centre();
+            if (!settling_.isActive()) Settle();  // to see it arrive there
+        }
+    }
+
+    void Centre() {
+        ++centrings_;
+        window_->move(CentredPosition(outer_));
     }
 
     QWidget* window_;
@@ -88,6 +122,8 @@ private:
     int settleSteps_ = 0;
     int nextAskStep_ = kFirstAskStep;
     int asks_ = 0;
+    bool lookedAgain_ = false;
+    int centrings_ = 0;
     // Only X11 reads the frame late; elsewhere it is known or there is none.
     const bool asksForFrame_ = QGuiApplication::platformName() == QLatin1String("xcb");
 };
